@@ -33,8 +33,8 @@ platform::Variant Orphy::invoke(platform::MemberId id) {
 
 void register_orphy(platform::ClassRegistry& registry, SourceFactory sources) {
   registry.add(std::string(Orphy::class_name),
-               [sources = std::move(sources)](const platform::PropertyBag& settings)
-                   -> std::unique_ptr<platform::Dispatch> {
+               [sources = std::move(sources)](
+                   const platform::PropertyBag& settings) -> std::unique_ptr<platform::Dispatch> {
                  return std::make_unique<Orphy>(settings, sources(settings));
                });
 }

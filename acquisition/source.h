@@ -18,7 +18,6 @@ class Source {
 };
 
 // Makes the source of a new control, given the control's stored settings.
-using SourceFactory =
-    std::function<std::unique_ptr<Source>(const platform::PropertyBag& settings)>;
+using SourceFactory = std::function<std::unique_ptr<Source>(const platform::PropertyBag& settings)>;
 
 }  // namespace acquisition

@@ -54,8 +54,7 @@ void Measurement::tick() {
   const Code code = code_of(orphy1_.invoke(raw_reading_));
   fields_.set_text(Field::Text2, decimal_text(code, separator));
 
-  const float volts =
-      truncated_voltage(platform::to_single(orphy1_.invoke(measured_voltage_)));
+  const float volts = truncated_voltage(platform::to_single(orphy1_.invoke(measured_voltage_)));
 
   const float shown = truncated_voltage(platform::to_single(orphy1_.invoke(measured_voltage_)));
   fields_.set_text(Field::Text3, platform::general_form(shown, separator) + " V");

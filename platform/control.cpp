@@ -26,12 +26,12 @@ Failure unknown_member(std::string_view control, std::string_view member) {
 
 Failure unknown_member(std::string_view control, MemberId id) {
   std::array<char, 16> buf{};
-  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(),
-                                    static_cast<std::uint32_t>(id), 16);
+  const auto result =
+      std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::uint32_t>(id), 16);
   std::string hex(buf.data(), result.ptr);
   for (char& c : hex) c = static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
-  return Failure("Le composant « " + std::string(control) + " » n'a pas de membre d'identifiant 0x" +
-                 hex + ".");
+  return Failure("Le composant « " + std::string(control) +
+                 " » n'a pas de membre d'identifiant 0x" + hex + ".");
 }
 
 }  // namespace platform

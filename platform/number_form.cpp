@@ -39,8 +39,8 @@ Decimal decimal_of(T magnitude, int digits) {
 std::string fixed_text(const Decimal& d, std::string_view separator) {
   const int count = static_cast<int>(d.digits.size());
   if (d.exponent < 0) {
-    return "0" + std::string(separator) + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') +
-           d.digits;
+    return "0" + std::string(separator) +
+           std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
   }
   if (count <= d.exponent + 1) {
     return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - count), '0');
@@ -103,8 +103,12 @@ double round_half_even(double value) {
   return std::nearbyint(value);
 }
 
-double whole_part(double value) { return std::floor(value); }
-float whole_part(float value) { return std::floor(value); }
+double whole_part(double value) {
+  return std::floor(value);
+}
+float whole_part(float value) {
+  return std::floor(value);
+}
 
 char char_for_code(double code) {
   if (!(code >= 0 && code <= 255) || code != std::floor(code)) {

@@ -9,8 +9,12 @@ namespace platform {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_ignored(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool is_ignored(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Converts a well-formed number text (sign, digits, period, exponent) with
 // from_chars, telling overflow from underflow when it is out of range.
@@ -37,7 +41,8 @@ double convert(const std::string& number, bool has_digits, std::string_view orig
     const std::string mantissa = number.substr(0, e);
     const std::size_t point = mantissa.find('.');
     const std::size_t first = mantissa.find_first_of("123456789");
-    const long long int_digits = static_cast<long long>(point == std::string::npos ? mantissa.size() : point);
+    const long long int_digits =
+        static_cast<long long>(point == std::string::npos ? mantissa.size() : point);
     const long long magnitude = exponent + int_digits - static_cast<long long>(first) -
                                 (point != std::string::npos && first > point ? 1 : 0);
     if (magnitude > 0) {

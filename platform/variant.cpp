@@ -10,7 +10,9 @@ namespace platform {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool is_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // A text converts only when, apart from surrounding blanks, it is one number
 // with a period as decimal separator.
@@ -24,13 +26,11 @@ double text_to_double(const std::string& text) {
   const char* digits = begin;
   if (digits != end && (*digits == '+' || *digits == '-')) ++digits;
   // from_chars would also take "inf" and "nan", which are no number texts.
-  const bool starts_well =
-      digits != end && ((*digits >= '0' && *digits <= '9') || *digits == '.');
+  const bool starts_well = digits != end && ((*digits >= '0' && *digits <= '9') || *digits == '.');
   if (begin != end && *begin == '+') ++begin;
   double value = 0;
   const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
-  if (!starts_well || ptr != end ||
-      (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
+  if (!starts_well || ptr != end || (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
     throw type_mismatch("le texte « " + text + " » n'est pas un nombre");
   }
   if (ec == std::errc::result_out_of_range) {
@@ -42,9 +42,9 @@ double text_to_double(const std::string& text) {
 }  // namespace
 
 const char* type_name(const Variant& value) {
-  static constexpr const char* names[] = {"vide",  "octet",           "entier 16 bits",
-                                          "entier 32 bits", "simple précision", "double précision",
-                                          "texte"};
+  static constexpr const char* names[] = {
+      "vide", "octet", "entier 16 bits", "entier 32 bits", "simple précision", "double précision",
+      "texte"};
   return names[value.index()];
 }
 

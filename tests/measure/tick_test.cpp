@@ -44,7 +44,6 @@ class TickTest : public ::testing::Test {
     script->set_voltage(volts);
   }
 
-
   std::shared_ptr<Script> script = std::make_shared<Script>();
   platform::ClassRegistry registry;
   std::unique_ptr<platform::Dispatch> orphy1;
@@ -111,8 +110,8 @@ TEST_F(TickTest, CodeDisplays) {
 
 TEST_F(TickTest, VoltageDisplay) {
   const std::pair<Variant, const char*> cases[] = {
-      {2.16796875, "2.16 V"},  {0.7, "0.69 V"},  {5.0, "5 V"},
-      {-0.005, "-0.01 V"},     {0.0, "0 V"},     {4.999, "4.99 V"},
+      {2.16796875, "2.16 V"},   {0.7, "0.69 V"}, {5.0, "5 V"},
+      {-0.005, "-0.01 V"},      {0.0, "0 V"},    {4.999, "4.99 V"},
       {std::int16_t{3}, "3 V"}, {2.5f, "2.5 V"}, {std::string("1.005"), "1 V"},
   };
   for (const auto& [volts, text] : cases) {
@@ -190,8 +189,8 @@ TEST_F(TickTest, FourFreshReadsInOrder) {
   script->queue_voltage(Variant(1.0));
   fields.check = 1;
   measurement->tick();
-  EXPECT_EQ(script->log(), (std::vector<std::string>{"RawReading", "RawReading",
-                                                     "MeasuredVoltage", "MeasuredVoltage"}));
+  EXPECT_EQ(script->log(), (std::vector<std::string>{"RawReading", "RawReading", "MeasuredVoltage",
+                                                     "MeasuredVoltage"}));
   // Each display shows the read it was made from.
   EXPECT_EQ(fields.texts[Field::Text7], "01101111");
   EXPECT_EQ(fields.texts[Field::Text2], "0");

@@ -55,10 +55,20 @@ struct SingleCase {
 
 TEST(GeneralForm, SingleTable) {
   const SingleCase cases[] = {
-      {0.0f, "0"},          {2.16f, "2.16"},     {0.69f, "0.69"},       {-0.01f, "-0.01"},
-      {0.7f, "0.7"},        {5.0f, "5"},         {9999999.0f, "9999999"}, {1e7f, "1E+07"},
-      {1e8f, "1E+08"},      {1.25e7f, "1.25E+07"}, {1e-7f, "0.0000001"},   {1.5e-7f, "1.5E-07"},
-      {0.99609375f, "0.9960938"}, {1.0f / 3, "0.3333333"},
+      {0.0f, "0"},
+      {2.16f, "2.16"},
+      {0.69f, "0.69"},
+      {-0.01f, "-0.01"},
+      {0.7f, "0.7"},
+      {5.0f, "5"},
+      {9999999.0f, "9999999"},
+      {1e7f, "1E+07"},
+      {1e8f, "1E+08"},
+      {1.25e7f, "1.25E+07"},
+      {1e-7f, "0.0000001"},
+      {1.5e-7f, "1.5E-07"},
+      {0.99609375f, "0.9960938"},
+      {1.0f / 3, "0.3333333"},
   };
   for (const auto& c : cases) EXPECT_EQ(general_form(c.value, "."), c.text) << c.value;
 }
@@ -110,9 +120,11 @@ TEST(GeneralForm, AgreesWithTheCLibraryOnRandomValues) {
 
 TEST(HexForm, Table) {
   const std::pair<double, const char*> cases[] = {
-      {0, "0"},     {1, "1"},    {111, "6F"},         {255, "FF"},
-      {256, "100"}, {-1, "-1"},  {-255, "-FF"},       {4294967296.0, "100000000"},
-      {-0.0, "0"},  {18446744073709549568.0, "FFFFFFFFFFFFF800"},
+      {0, "0"},      {1, "1"},
+      {111, "6F"},   {255, "FF"},
+      {256, "100"},  {-1, "-1"},
+      {-255, "-FF"}, {4294967296.0, "100000000"},
+      {-0.0, "0"},   {18446744073709549568.0, "FFFFFFFFFFFFF800"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(hex_form(value), text) << value;
 }
@@ -126,8 +138,8 @@ TEST(HexForm, FailsOnWhatHasNoHexadecimalForm) {
 
 TEST(RoundHalfEven, Table) {
   const std::pair<double, double> cases[] = {
-      {0.5, 0},   {1.5, 2},    {2.5, 2},    {-0.5, 0},  {-1.5, -2},
-      {110.5, 110}, {111.5, 112}, {111.4999, 111}, {2.6, 3}, {-2.6, -3},
+      {0.5, 0},     {1.5, 2},     {2.5, 2},        {-0.5, 0}, {-1.5, -2},
+      {110.5, 110}, {111.5, 112}, {111.4999, 111}, {2.6, 3},  {-2.6, -3},
   };
   for (const auto& [value, whole] : cases) EXPECT_EQ(round_half_even(value), whole) << value;
   EXPECT_THROW(round_half_even(std::numeric_limits<double>::infinity()), Failure);

@@ -48,7 +48,8 @@ TEST(LeadingNumber, Table) {
 }
 
 TEST(LeadingNumber, OverflowIsAFailure) {
-  for (const char* text : {"1e400", "-1e309", "1000000000000000000000e300", "2e99999999999999999999"}) {
+  for (const char* text :
+       {"1e400", "-1e309", "1000000000000000000000e300", "2e99999999999999999999"}) {
     EXPECT_THROW(leading_number(text), Failure) << text;
   }
 }
@@ -65,8 +66,8 @@ TEST(LocaleNumber, ReadsWithTheLocaleSeparator) {
 
 TEST(LocaleNumber, AnythingElseIsAFailure) {
   const std::pair<const char*, const char*> cases[] = {
-      {"", "."},      {"abc", "."},  {"111,5", "."}, {"111.5", ","}, {"1.2.3", "."},
-      {"1 0", "."},   {"1E", "."},   {"-", "."},     {"1e400", "."}, {"inf", "."},
+      {"", "."},    {"abc", "."}, {"111,5", "."}, {"111.5", ","}, {"1.2.3", "."},
+      {"1 0", "."}, {"1E", "."},  {"-", "."},     {"1e400", "."}, {"inf", "."},
   };
   for (const auto& [text, separator] : cases) {
     EXPECT_THROW(locale_number(text, separator), Failure) << text << " with " << separator;

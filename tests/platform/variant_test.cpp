@@ -11,9 +11,9 @@ namespace {
 
 TEST(Variant, ConvertsEveryNumberType) {
   const std::pair<Variant, double> cases[] = {
-      {Variant(std::uint8_t{200}), 200},  {Variant(std::int16_t{-300}), -300},
+      {Variant(std::uint8_t{200}), 200},     {Variant(std::int16_t{-300}), -300},
       {Variant(std::int32_t{65280}), 65280}, {Variant(2.5f), 2.5},
-      {Variant(2.16796875), 2.16796875},  {Variant(std::string(" 2.5 ")), 2.5},
+      {Variant(2.16796875), 2.16796875},     {Variant(std::string(" 2.5 ")), 2.5},
       {Variant(std::string("-1e3")), -1000},
   };
   for (const auto& [value, number] : cases) {
