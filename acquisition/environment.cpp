@@ -1,0 +1,26 @@
+#include "acquisition/environment.h"
+
+#include <cstdlib>
+
+#include "acquisition/simulation.h"
+#include "acquisition/source_address.h"
+#include "platform/failure.h"
+
+namespace acquisition {
+
+std::unique_ptr<Source> make_source(std::string_view text, const platform::PropertyBag& settings) {
+  if (text.empty()) text = "simulation";
+  const SourceAddress address = parse_source_address(text);
+  if (address.kind == "simulation") return make_simulation(address, settings);
+  throw platform::Failure("ORPHY_SOURCE : source inconnue « " + address.kind +
+                          " ». Formes acceptées : " + accepted_forms() + ".");
+}
+
+SourceFactory sources_from_environment() {
+  return [](const platform::PropertyBag& settings) {
+    const char* text = std::getenv("ORPHY_SOURCE");
+    return make_source(text ? text : "", settings);
+  };
+}
+
+}  // namespace acquisition

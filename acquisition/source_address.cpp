@@ -1,0 +1,98 @@
+#include "acquisition/source_address.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "platform/failure.h"
+
+namespace acquisition {
+
+namespace {
+
+platform::Failure bad(const std::string& what) {
+  return platform::Failure("ORPHY_SOURCE : " + what + ". Formes acceptées : " +
+                           accepted_forms() + ".");
+}
+
+const std::string& option_text(const SourceAddress& address, std::string_view key) {
+  const auto found = address.options.find(key);
+  if (found == address.options.end()) throw bad("l'option « " + std::string(key) + " » manque");
+  return found->second;
+}
+
+}  // namespace
+
+std::string accepted_forms() {
+  return "« simulation », « simulation?volts=V », « simulation?volts=V&raw=R »";
+}
+
+SourceAddress parse_source_address(std::string_view text) {
+  SourceAddress address;
+  const std::size_t query = text.find('?');
+  const std::string_view head = text.substr(0, query);
+  const std::size_t colon = head.find(':');
+  address.kind = std::string(head.substr(0, colon));
+  if (colon != std::string_view::npos) address.target = std::string(head.substr(colon + 1));
+  if (query == std::string_view::npos) return address;
+
+  std::string_view rest = text.substr(query + 1);
+  for (;;) {
+    const std::size_t amp = rest.find('&');
+    const std::string_view pair = rest.substr(0, amp);
+    const std::size_t eq = pair.find('=');
+    if (eq == std::string_view::npos || eq == 0) {
+      throw bad("l'option « " + std::string(pair) + " » n'a pas la forme CLÉ=VALEUR");
+    }
+    const std::string key(pair.substr(0, eq));
+    if (!address.options.emplace(key, std::string(pair.substr(eq + 1))).second) {
+      throw bad("l'option « " + key + " » est donnée deux fois");
+    }
+    if (amp == std::string_view::npos) break;
+    rest = rest.substr(amp + 1);
+  }
+  return address;
+}
+
+double option_double(const SourceAddress& address, std::string_view key) {
+  const std::string& text = option_text(address, key);
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  if (begin != end && *begin == '+') ++begin;
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  const char* first = begin != end && *begin == '-' && begin == text.data() ? begin + 1 : begin;
+  const bool digits_first =
+      first != end && (std::isdigit(static_cast<unsigned char>(*first)) || *first == '.');
+  if (!digits_first || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
+    throw bad("la valeur « " + text + " » de l'option « " + std::string(key) +
+              " » n'est pas un nombre (le séparateur décimal est le point)");
+  }
+  return value;
+}
+
+long long option_integer(const SourceAddress& address, std::string_view key, long long low,
+                         long long high) {
+  const std::string& text = option_text(address, key);
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  if (begin != end && *begin == '+') ++begin;
+  long long value = 0;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (begin == end || ec != std::errc{} || ptr != end || value < low || value > high) {
+    throw bad("la valeur « " + text + " » de l'option « " + std::string(key) +
+              " » n'est pas un entier de " + std::to_string(low) + " à " + std::to_string(high));
+  }
+  return value;
+}
+
+void require_known_options(const SourceAddress& address,
+                           std::initializer_list<std::string_view> known) {
+  for (const auto& [key, value] : address.options) {
+    if (std::find(known.begin(), known.end(), key) == known.end()) {
+      throw bad("option inconnue « " + key + " »");
+    }
+  }
+}
+
+}  // namespace acquisition
