@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
-echo "La fenêtre du programme arrive avec la prochaine étape ; le cœur de mesure est construit dans build/."
+exec build/window/pied-a-coulisse

@@ -41,12 +41,14 @@ std::string describe(std::exception_ptr failure) {
   }
 }
 
+void handle_uncaught(std::exception_ptr failure) { handler()(describe(std::move(failure))); }
+
 bool run_guarded(const std::function<void()>& routine) {
   try {
     routine();
     return true;
   } catch (...) {
-    handler()(describe(std::current_exception()));
+    handle_uncaught(std::current_exception());
     return false;
   }
 }

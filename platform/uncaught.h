@@ -18,6 +18,9 @@ void set_uncaught_handler(UncaughtHandler handler);
 // The user-readable message of any exception.
 std::string describe(std::exception_ptr failure);
 
+// Hands a failure that left a routine to the handler.
+void handle_uncaught(std::exception_ptr failure);
+
 // Runs a routine; a failure that leaves it goes to the handler. Returns false
 // when the routine failed.
 bool run_guarded(const std::function<void()>& routine);
