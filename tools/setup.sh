@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqt6serialport6
   libgtest-dev libgmock-dev
   fonts-liberation2
-  xvfb xdotool x11-apps imagemagick
+  xvfb xauth xdotool imagemagick
 )
 
 sudo_cmd=()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 #include <cstdio>
 
 #include "window/control_table.h"
@@ -13,7 +14,10 @@ void report_failure(const std::string& message) {
   std::fflush(stderr);
   QMessageBox::critical(QApplication::activeWindow(), QString::fromUtf8(kCaption),
                         QString::fromStdString(message));
-  QCoreApplication::exit(1);
+  // Before the event loop runs (the control could not be created) program
+  // start returns the status itself; asking the loop to end then would make
+  // the next one end at once.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(1);
 }
 
 }  // namespace window

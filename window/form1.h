@@ -18,6 +18,8 @@ class WidgetFields;
 // parameters, "Quitter", the timer driving the measurement, and the hosted
 // acquisition control orphy1.
 class Form1 : public QWidget {
+  Q_OBJECT
+
  public:
   // Creates orphy1 through `registry`; a failure there leaves the constructor.
   explicit Form1(const platform::ClassRegistry& registry, QWidget* parent = nullptr);
