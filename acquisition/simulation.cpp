@@ -20,18 +20,15 @@ int Converter8::code(double volts) {
 }
 
 Simulation::Simulation(double start_volts, Fixed fixed, Clock clock)
-    : start_volts_(start_volts),
-      fixed_(fixed),
-      clock_(std::move(clock)),
-      origin_(clock_()) {}
+    : start_volts_(start_volts), fixed_(fixed), clock_(std::move(clock)), origin_(clock_()) {}
 
 double Simulation::slide_volts(double start_volts, double seconds) {
   // A triangle wave over 0..5 V: position along one round trip of 10 V of travel.
   const double speed = Converter8::full_scale / kOneWaySeconds;
   const double round_trip = 2 * Converter8::full_scale;
-  const double travelled = std::fmod(std::clamp(start_volts, 0.0, Converter8::full_scale) +
-                                         speed * std::max(seconds, 0.0),
-                                     round_trip);
+  const double travelled = std::fmod(
+      std::clamp(start_volts, 0.0, Converter8::full_scale) + speed * std::max(seconds, 0.0),
+      round_trip);
   return travelled <= Converter8::full_scale ? travelled : round_trip - travelled;
 }
 
@@ -69,8 +66,9 @@ std::unique_ptr<Source> make_simulation(const SourceAddress& address,
   if (address.options.contains("volts")) fixed.volts = option_double(address, "volts");
   if (address.options.contains("raw")) {
     if (!fixed.volts) {
-      throw platform::Failure("ORPHY_SOURCE : l'option « raw » va avec « volts ». Formes acceptées : " +
-                              accepted_forms() + ".");
+      throw platform::Failure(
+          "ORPHY_SOURCE : l'option « raw » va avec « volts ». Formes acceptées : " +
+          accepted_forms() + ".");
     }
     fixed.raw = static_cast<std::int32_t>(option_integer(address, "raw",
                                                          std::numeric_limits<std::int32_t>::min(),

@@ -11,8 +11,8 @@ namespace acquisition {
 namespace {
 
 platform::Failure bad(const std::string& what) {
-  return platform::Failure("ORPHY_SOURCE : " + what + ". Formes acceptées : " +
-                           accepted_forms() + ".");
+  return platform::Failure("ORPHY_SOURCE : " + what + ". Formes acceptées : " + accepted_forms() +
+                           ".");
 }
 
 const std::string& option_text(const SourceAddress& address, std::string_view key) {

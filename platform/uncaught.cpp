@@ -41,7 +41,9 @@ std::string describe(std::exception_ptr failure) {
   }
 }
 
-void handle_uncaught(std::exception_ptr failure) { handler()(describe(std::move(failure))); }
+void handle_uncaught(std::exception_ptr failure) {
+  handler()(describe(std::move(failure)));
+}
 
 bool run_guarded(const std::function<void()>& routine) {
   try {

@@ -76,7 +76,8 @@ void draw_wiring(QPainter& p, double slide_x) {
   p.setPen(wire);
   p.setBrush(Qt::NoBrush);
   // The two ends of the track to 5 V and ground, the wiper to EA0.
-  p.drawPolyline(QPolygonF({QPointF(x0, 92), QPointF(x0, 112), QPointF(60, 112), QPointF(60, 129)}));
+  p.drawPolyline(
+      QPolygonF({QPointF(x0, 92), QPointF(x0, 112), QPointF(60, 112), QPointF(60, 129)}));
   p.drawPolyline(
       QPolygonF({QPointF(x1, 92), QPointF(x1, 112), QPointF(224, 112), QPointF(224, 129)}));
   p.setPen(QPen(QColor(0xC8, 0x32, 0x28), 1.5));

@@ -17,8 +17,17 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
 
 constexpr std::array kControls{
-    ControlSpec{"Label1", Kind::Label, 240, 480, 4575, 375, "Conversion Analogique Numérique",
-                kOrange, {"MS Sans Serif", 12, true}, kLeft, 5},
+    ControlSpec{"Label1",
+                Kind::Label,
+                240,
+                480,
+                4575,
+                375,
+                "Conversion Analogique Numérique",
+                kOrange,
+                {"MS Sans Serif", 12, true},
+                kLeft,
+                5},
     ControlSpec{"Label2", Kind::Label, 1080, 840, 2535, 255, "Entrée Analogique EA0 d'ORPHY",
                 kOrange, kDefaultFont, kLeft, 6},
     ControlSpec{"Text7", Kind::TextField, 360, 1320, 2295, 495, "", kYellow, kDisplay, kCentre, 17},
@@ -34,24 +43,51 @@ constexpr std::array kControls{
                 kDefaultFont, kLeft, 10},
     ControlSpec{"Text3", Kind::TextField, 360, 4080, 1215, 555, "", kLavender, kDisplay, kCentre,
                 3},
-    ControlSpec{"Command1", Kind::PushButton, 360, 5280, 1092, 612, "Quitter", kWhite,
-                kDefaultFont, kCentre, 1},
+    ControlSpec{"Command1", Kind::PushButton, 360, 5280, 1092, 612, "Quitter", kWhite, kDefaultFont,
+                kCentre, 1},
     ControlSpec{"Image1", Kind::Picture, 5160, 360, 4260, 2460, "", std::nullopt, kDefaultFont,
                 kLeft, -1},
-    ControlSpec{"Label7", Kind::Label, 5280, 2880, 3855, 255, "Paramètres du potentiomètre",
-                kOrange, {"MS Sans Serif", 9.75, true}, kCentre, 13},
+    ControlSpec{"Label7",
+                Kind::Label,
+                5280,
+                2880,
+                3855,
+                255,
+                "Paramètres du potentiomètre",
+                kOrange,
+                {"MS Sans Serif", 9.75, true},
+                kCentre,
+                13},
     ControlSpec{"Text1", Kind::TextField, 5760, 3240, 735, 375, "2", std::nullopt, kDefaultFont,
                 kLeft, 11},
     ControlSpec{"Text5", Kind::TextField, 7920, 3240, 735, 375, "0", std::nullopt, kDefaultFont,
                 kLeft, 12},
     ControlSpec{"Label8", Kind::Label, 6480, 3720, 1455, 255, "Longueur calculée :", kOrange,
                 kDefaultFont, kLeft, 14},
-    ControlSpec{"Check1", Kind::CheckBox, 5160, 4080, 1215, 255, "Calcul", kOrange,
-                {"MS Sans Serif", 8.25, true}, kLeft, 16},
+    ControlSpec{"Check1",
+                Kind::CheckBox,
+                5160,
+                4080,
+                1215,
+                255,
+                "Calcul",
+                kOrange,
+                {"MS Sans Serif", 8.25, true},
+                kLeft,
+                16},
     ControlSpec{"Text6", Kind::TextField, 6600, 4080, 1815, 555, "", kLavender, kDisplay, kCentre,
                 15},
-    ControlSpec{"Label3", Kind::Label, 8640, 5880, 1215, 255, "© 2026 l'équipe", kOrange,
-                {"MS Serif", 8.25, false}, kLeft, 7},
+    ControlSpec{"Label3",
+                Kind::Label,
+                8640,
+                5880,
+                1215,
+                255,
+                "© 2026 l'équipe",
+                kOrange,
+                {"MS Serif", 8.25, false},
+                kLeft,
+                7},
 };
 
 constexpr std::array kLines{
@@ -63,10 +99,16 @@ constexpr std::array kLines{
 
 }  // namespace
 
-int pixel_size(double points) { return static_cast<int>(std::lround(points * 4 / 3)); }
+int pixel_size(double points) {
+  return static_cast<int>(std::lround(points * 4 / 3));
+}
 
-std::span<const ControlSpec> control_table() { return kControls; }
-std::span<const LineSpec> line_table() { return kLines; }
+std::span<const ControlSpec> control_table() {
+  return kControls;
+}
+std::span<const LineSpec> line_table() {
+  return kLines;
+}
 
 QRect pixel_rect(const ControlSpec& spec) {
   return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};

@@ -9,7 +9,9 @@
 namespace window {
 
 // Layout units: 15 twips make one pixel at 96 dpi, 72 points make 96 pixels.
-constexpr int pixels(int twips) { return (twips * 2 + 15) / 30; }
+constexpr int pixels(int twips) {
+  return (twips * 2 + 15) / 30;
+}
 int pixel_size(double points);
 
 enum class Kind { Label, TextField, CheckBox, PushButton, Picture };

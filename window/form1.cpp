@@ -52,11 +52,9 @@ class Line : public QWidget {
 
 // The screen-reader names of the fields and the button.
 const std::map<QString, QString> kAccessibleNames = {
-    {"Text7", "Binaire"},          {"Text4", "Hexadécimal"},
-    {"Text2", "Décimal"},          {"Text3", "Tension calculée"},
-    {"Text1", "Pente (cm/V)"},     {"Text5", "Décalage (cm)"},
-    {"Text6", "Longueur calculée"}, {"Check1", "Calcul"},
-    {"Command1", "Quitter"},
+    {"Text7", "Binaire"},           {"Text4", "Hexadécimal"},  {"Text2", "Décimal"},
+    {"Text3", "Tension calculée"},  {"Text1", "Pente (cm/V)"}, {"Text5", "Décalage (cm)"},
+    {"Text6", "Longueur calculée"}, {"Check1", "Calcul"},      {"Command1", "Quitter"},
 };
 
 void paint_background(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
@@ -159,7 +157,9 @@ Form1::Form1(const platform::ClassRegistry& registry, QWidget* parent)
 
 Form1::~Form1() = default;
 
-measure::Fields& Form1::fields() { return *fields_; }
+measure::Fields& Form1::fields() {
+  return *fields_;
+}
 
 void Form1::build_controls() {
   std::map<int, QWidget*> tab_order;

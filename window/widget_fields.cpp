@@ -29,6 +29,8 @@ int WidgetFields::check_state() const {
   }
 }
 
-std::string WidgetFields::decimal_separator() const { return separator_; }
+std::string WidgetFields::decimal_separator() const {
+  return separator_;
+}
 
 }  // namespace window

@@ -13,8 +13,8 @@ using platform::Variant;
 
 TEST(Converter8, CodesOverFiveVolts) {
   const std::pair<double, int> cases[] = {
-      {0, 0},   {-1, 0},      {2.16796875, 111}, {2.1679, 110},
-      {4.98046875, 255}, {5, 255}, {7, 255},   {5.0 / 256, 1},
+      {0, 0},   {-1, 0},  {2.16796875, 111}, {2.1679, 110}, {4.98046875, 255},
+      {5, 255}, {7, 255}, {5.0 / 256, 1},
   };
   for (const auto& [volts, code] : cases) EXPECT_EQ(Converter8::code(volts), code) << volts;
   EXPECT_EQ(Converter8::raw_reading(111), 28416);
@@ -24,8 +24,12 @@ TEST(Converter8, CodesOverFiveVolts) {
 TEST(Simulation, SlideGoesBackAndForthFromTheStoredVoltage) {
   const double start = 2.16796875;
   const std::pair<double, double> cases[] = {
-      {0, start}, {1, start + 0.5}, {(5 - start) / 0.5, 5}, {(5 - start) / 0.5 + 10, 0},
-      {(5 - start) / 0.5 + 20, 5}, {20, start},
+      {0, start},
+      {1, start + 0.5},
+      {(5 - start) / 0.5, 5},
+      {(5 - start) / 0.5 + 10, 0},
+      {(5 - start) / 0.5 + 20, 5},
+      {20, start},
   };
   for (const auto& [seconds, volts] : cases) {
     EXPECT_NEAR(Simulation::slide_volts(start, seconds), volts, 1e-9) << seconds;

@@ -32,6 +32,14 @@ status_of() {
   kill "$1"; echo timeout
 }
 
+# Focus the window, then press Enter. No window manager runs, so nothing
+# confirms the focus: give it a moment rather than wait on it.
+press_return() {
+  timeout 5 xdotool windowfocus "$1"
+  sleep 0.3
+  timeout 5 xdotool key Return
+}
+
 title="Pied à coulisse numérique"
 
 ORPHY_SOURCE="simulation?volts=2.16796875" LC_ALL=C.UTF-8 "$program" 2>"$work/err" &
@@ -57,7 +65,7 @@ check Line1 8 200 "#000000"
 check Line3 296 40 "#000000"
 check Label1 300 40 "#FFC080"
 
-xdotool windowfocus --sync "$id" key Return
+press_return "$id"
 status=$(status_of $pid)
 [ "$status" = 0 ] || fail "Entrée sur « Quitter » : statut $status"
 
@@ -66,7 +74,7 @@ pid=$!
 box=$(window_named "$title") || fail "pas de message d'erreur"
 grep -q "« deux »" "$work/err" || fail "message : $(cat "$work/err")"
 sleep 0.3
-xdotool windowfocus --sync "$box" key Return
+press_return "$box"
 status=$(status_of $pid)
 [ "$status" = 1 ] || fail "ORPHY_SOURCE invalide : statut $status"
 

@@ -108,36 +108,38 @@ class Form1Test : public QObject {
                             << "#FFC080" << 16 << true << sans << left;
     QTest::newRow("Label2") << QRect(72, 56, 169, 17) << "Entrée Analogique EA0 d'ORPHY"
                             << "#FFC080" << 11 << false << sans << left;
-    QTest::newRow("Text7") << QRect(24, 88, 153, 33) << "" << "#FFFFC0" << 24 << true << sans
-                           << centre;
-    QTest::newRow("Label9") << QRect(208, 96, 73, 17) << "Binaire" << "#FFC080" << 11 << false
-                            << sans << left;
-    QTest::newRow("Text4") << QRect(24, 136, 57, 33) << "" << "#FFFFC0" << 24 << true << sans
-                           << centre;
-    QTest::newRow("label4") << QRect(112, 144, 97, 17) << "Hexadécimal" << "#FFC080" << 11
-                            << false << sans << left;
-    QTest::newRow("Text2") << QRect(24, 184, 57, 37) << "" << "#FFFFC0" << 24 << true << sans
-                           << centre;
-    QTest::newRow("Label5") << QRect(112, 200, 97, 17) << "Décimal" << "#FFC080" << 11 << false
-                            << sans << left;
-    QTest::newRow("Label6") << QRect(24, 240, 97, 17) << "Tension calculée :" << "#FFC080" << 11
-                            << false << sans << left;
-    QTest::newRow("Text3") << QRect(24, 272, 81, 37) << "" << "#C0C0FF" << 24 << true << sans
-                           << centre;
-    QTest::newRow("Command1") << QRect(24, 352, 73, 41) << "Quitter" << "#FFFFFF" << 11 << false
-                              << sans << centre;
+    QTest::newRow("Text7") << QRect(24, 88, 153, 33) << ""
+                           << "#FFFFC0" << 24 << true << sans << centre;
+    QTest::newRow("Label9") << QRect(208, 96, 73, 17) << "Binaire"
+                            << "#FFC080" << 11 << false << sans << left;
+    QTest::newRow("Text4") << QRect(24, 136, 57, 33) << ""
+                           << "#FFFFC0" << 24 << true << sans << centre;
+    QTest::newRow("label4") << QRect(112, 144, 97, 17) << "Hexadécimal"
+                            << "#FFC080" << 11 << false << sans << left;
+    QTest::newRow("Text2") << QRect(24, 184, 57, 37) << ""
+                           << "#FFFFC0" << 24 << true << sans << centre;
+    QTest::newRow("Label5") << QRect(112, 200, 97, 17) << "Décimal"
+                            << "#FFC080" << 11 << false << sans << left;
+    QTest::newRow("Label6") << QRect(24, 240, 97, 17) << "Tension calculée :"
+                            << "#FFC080" << 11 << false << sans << left;
+    QTest::newRow("Text3") << QRect(24, 272, 81, 37) << ""
+                           << "#C0C0FF" << 24 << true << sans << centre;
+    QTest::newRow("Command1") << QRect(24, 352, 73, 41) << "Quitter"
+                              << "#FFFFFF" << 11 << false << sans << centre;
     QTest::newRow("Label7") << QRect(352, 192, 257, 17) << "Paramètres du potentiomètre"
                             << "#FFC080" << 13 << true << sans << centre;
-    QTest::newRow("Text1") << QRect(384, 216, 49, 25) << "2" << "" << 11 << false << sans << left;
-    QTest::newRow("Text5") << QRect(528, 216, 49, 25) << "0" << "" << 11 << false << sans << left;
-    QTest::newRow("Label8") << QRect(432, 248, 97, 17) << "Longueur calculée :" << "#FFC080" << 11
-                            << false << sans << left;
-    QTest::newRow("Check1") << QRect(344, 272, 81, 17) << "Calcul" << "#FFC080" << 11 << true
-                            << sans << left;
-    QTest::newRow("Text6") << QRect(440, 272, 121, 37) << "" << "#C0C0FF" << 24 << true << sans
-                           << centre;
-    QTest::newRow("Label3") << QRect(576, 392, 81, 17) << "" << "#FFC080" << 11 << false << serif
-                            << left;
+    QTest::newRow("Text1") << QRect(384, 216, 49, 25) << "2"
+                           << "" << 11 << false << sans << left;
+    QTest::newRow("Text5") << QRect(528, 216, 49, 25) << "0"
+                           << "" << 11 << false << sans << left;
+    QTest::newRow("Label8") << QRect(432, 248, 97, 17) << "Longueur calculée :"
+                            << "#FFC080" << 11 << false << sans << left;
+    QTest::newRow("Check1") << QRect(344, 272, 81, 17) << "Calcul"
+                            << "#FFC080" << 11 << true << sans << left;
+    QTest::newRow("Text6") << QRect(440, 272, 121, 37) << ""
+                           << "#C0C0FF" << 24 << true << sans << centre;
+    QTest::newRow("Label3") << QRect(576, 392, 81, 17) << ""
+                            << "#FFC080" << 11 << false << serif << left;
   }
 
   void controls() {
@@ -251,8 +253,8 @@ class Form1Test : public QObject {
   void accessible_names() {
     Bench bench;
     const std::pair<const char*, const char*> names[] = {
-        {"Text7", "Binaire"},          {"Text4", "Hexadécimal"},   {"Text2", "Décimal"},
-        {"Text3", "Tension calculée"}, {"Text1", "Pente (cm/V)"},  {"Text5", "Décalage (cm)"},
+        {"Text7", "Binaire"},           {"Text4", "Hexadécimal"},  {"Text2", "Décimal"},
+        {"Text3", "Tension calculée"},  {"Text1", "Pente (cm/V)"}, {"Text5", "Décalage (cm)"},
         {"Text6", "Longueur calculée"}, {"Check1", "Calcul"},      {"Command1", "Quitter"},
     };
     for (const auto& [name, spoken] : names) {
@@ -368,7 +370,7 @@ class Form1Test : public QObject {
     QCOMPARE(bench.text("Text7"), QString("10000000"));  // written before the failure
     QCOMPARE(bench.text("Text2"), QString("128"));
     QCOMPARE(bench.text("Text4"), QString("6F"));  // from the first tick
-    QCOMPARE(bench.script->log().size(), 7u);       // no read after the failure
+    QCOMPARE(bench.script->log().size(), 7u);      // no read after the failure
   }
 
   void source_from_the_environment_data() {
@@ -418,9 +420,9 @@ class Form1Test : public QObject {
       QCOMPARE(title, QString("Pied à coulisse numérique"));
       QVERIFY2(message.contains(shown), qPrintable(message));
       QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-              std::none_of(QApplication::topLevelWidgets().begin(),
-                           QApplication::topLevelWidgets().end(),
-                           [](QWidget* w) { return w->objectName() == "Form1" && w->isVisible(); }));
+              std::none_of(
+                  QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                  [](QWidget* w) { return w->objectName() == "Form1" && w->isVisible(); }));
     }
   }
 };
