@@ -5,13 +5,19 @@
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=
+# Never leave the program behind: it would hold the test runner's output open.
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-fail() { echo "ÉCHEC : $*" >&2; exit 1; }
+fail() {
+  echo "ÉCHEC : $*" >&2
+  cat "$work/err" >&2 2>/dev/null
+  exit 1
+}
 
-# Waits up to 10 s for a window with this exact title; prints its id.
+# Waits up to 30 s for a window with this exact title; prints its id.
 window_named() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
