@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "acquisition/iio_source.h"
+#include "acquisition/serial_source.h"
 #include "acquisition/simulation.h"
 #include "acquisition/source_address.h"
 #include "platform/failure.h"
@@ -12,6 +14,8 @@ std::unique_ptr<Source> make_source(std::string_view text, const platform::Prope
   if (text.empty()) text = "simulation";
   const SourceAddress address = parse_source_address(text);
   if (address.kind == "simulation") return make_simulation(address, settings);
+  if (address.kind == "serial") return make_serial(address);
+  if (address.kind == "iio") return make_iio(address);
   throw platform::Failure("ORPHY_SOURCE : source inconnue « " + address.kind +
                           " ». Formes acceptées : " + accepted_forms() + ".");
 }

@@ -24,7 +24,8 @@ const std::string& option_text(const SourceAddress& address, std::string_view ke
 }  // namespace
 
 std::string accepted_forms() {
-  return "« simulation », « simulation?volts=V », « simulation?volts=V&raw=R »";
+  return "« simulation », « simulation?volts=V », « simulation?volts=V&raw=R », "
+         "« serial:CHEMIN[?baud=N&bits=B&vref=V] », « iio:PÉRIPHÉRIQUE[?channel=N&bits=B] »";
 }
 
 SourceAddress parse_source_address(std::string_view text) {

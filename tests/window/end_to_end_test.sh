@@ -9,44 +9,11 @@ pid=
 # Never leave the program behind: it would hold the test runner's output open.
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-fail() {
-  echo "ÉCHEC : $*" >&2
-  cat "$work/err" >&2 2>/dev/null
-  exit 1
-}
-
-# Waits up to 30 s for a window with this exact title; prints its id.
-window_named() {
-  for _ in $(seq 300); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../x11_helpers.sh"
 
 pixel() {  # pixel X Y of the last screenshot, as #RRGGBB
   convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | sed 's/^/#/' | cut -c1-7
 }
-
-# Waits up to 10 s for the process to end; prints its status.
-status_of() {
-  for _ in $(seq 100); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return; }
-    sleep 0.1
-  done
-  kill "$1"; echo timeout
-}
-
-# Focus the window, then press Enter. No window manager runs, so nothing
-# confirms the focus: give it a moment rather than wait on it.
-press_return() {
-  timeout 5 xdotool windowfocus "$1"
-  sleep 0.3
-  timeout 5 xdotool key Return
-}
-
-title="Pied à coulisse numérique"
 
 ORPHY_SOURCE="simulation?volts=2.16796875" LC_ALL=C.UTF-8 "$program" 2>"$work/err" &
 pid=$!
