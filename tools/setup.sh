@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick
+  dpkg-dev file desktop-file-utils appstream
 )
 
 sudo_cmd=()
