@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ make pkg-config locales
   qt6-base-dev qt6-serialport-dev libqt6serialport6
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev time
   fonts-liberation2
   xvfb xauth xdotool imagemagick
   dpkg-dev file desktop-file-utils appstream

@@ -16,6 +16,7 @@
 #include "acquisition/stored_settings.h"
 #include "platform/uncaught.h"
 #include "window/control_table.h"
+#include "window/tick_probe.h"
 #include "window/widget_fields.h"
 
 namespace window {
@@ -152,6 +153,7 @@ Form1::Form1(const platform::ClassRegistry& registry, QWidget* parent)
   timer1_.setTimerType(Qt::PreciseTimer);
   timer1_.setInterval(100);
   connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
+  TickProbe::attach_if_asked(timer1_);
   timer1_.start();
 }
 
