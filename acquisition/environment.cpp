@@ -10,9 +10,10 @@
 
 namespace acquisition {
 
-std::unique_ptr<Source> make_source(std::string_view text, const platform::PropertyBag& settings) {
-  if (text.empty()) text = "simulation";
-  const SourceAddress address = parse_source_address(text);
+std::unique_ptr<Source> make_source(std::string_view address_text,
+                                    const platform::PropertyBag& settings) {
+  if (address_text.empty()) address_text = "simulation";
+  const SourceAddress address = parse_source_address(address_text);
   if (address.kind == "simulation") return make_simulation(address, settings);
   if (address.kind == "serial") return make_serial(address);
   if (address.kind == "iio") return make_iio(address);

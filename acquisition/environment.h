@@ -9,7 +9,7 @@ namespace acquisition {
 // The source named by a text in ORPHY_SOURCE's forms; empty means the
 // simulation. An unknown or malformed text is a failure that names the bad
 // part and lists the accepted forms.
-std::unique_ptr<Source> make_source(std::string_view address,
+std::unique_ptr<Source> make_source(std::string_view address_text,
                                     const platform::PropertyBag& settings);
 
 // Sources chosen by the environment variable ORPHY_SOURCE when each control

@@ -58,7 +58,7 @@ std::optional<T> optional_number(const fs::path& path, Parse parse) {
 
 }  // namespace
 
-IioSource::IioSource(Settings settings) {
+IioSource::IioSource(const Settings& settings) {
   const fs::path& dir = settings.device;
   if (!fs::is_directory(dir)) {
     throw platform::Failure("Convertisseur IIO : le périphérique " + dir.string() +

@@ -21,7 +21,7 @@ class IioSource : public Source {
 
   // Checks the device, the channel and its attributes; what is missing is a
   // failure naming it.
-  explicit IioSource(Settings settings);
+  explicit IioSource(const Settings& settings);
 
   platform::Variant raw_reading() override;
   platform::Variant measured_voltage() override;

@@ -1,5 +1,7 @@
 #include "acquisition/scripted_source.h"
 
+#include <utility>
+
 #include "platform/failure.h"
 
 namespace acquisition {
@@ -17,7 +19,7 @@ platform::Variant Script::next(Channel& channel, const char* name) {
 }
 
 SourceFactory scripted(std::shared_ptr<Script> script) {
-  return [script](const platform::PropertyBag&) -> std::unique_ptr<Source> {
+  return [script = std::move(script)](const platform::PropertyBag&) -> std::unique_ptr<Source> {
     return std::make_unique<ScriptedSource>(script);
   };
 }

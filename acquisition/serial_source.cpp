@@ -66,7 +66,7 @@ SerialSource::SerialSource(Settings settings, Simulation::Clock clock)
   last_valid_ = clock_();
 }
 
-void SerialSource::unplugged() {
+void SerialSource::unplugged() const {
   // The system's wording of the error (often a stale errno) tells a user less
   // than this.
   throw platform::Failure("La carte sur " + settings_.path +

@@ -35,7 +35,7 @@ class SerialSource : public Source {
  private:
   // Takes what the port has without waiting; the newest valid count wins.
   void drain();
-  [[noreturn]] void unplugged();
+  [[noreturn]] void unplugged() const;
 
   Settings settings_;
   Simulation::Clock clock_;

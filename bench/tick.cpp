@@ -31,7 +31,7 @@ class MemoryFields : public measure::Fields {
   std::string decimal_separator() const override { return "."; }
 
   std::map<measure::Field, std::string> texts = {
-      {measure::Field::Text1, "2"}, {measure::Field::Text2, ""}, {measure::Field::Text3, ""},
+      {measure::Field::Text1, "2"}, {measure::Field::Text2, ""},  {measure::Field::Text3, ""},
       {measure::Field::Text4, ""},  {measure::Field::Text5, "0"}, {measure::Field::Text6, ""},
       {measure::Field::Text7, ""},
   };
@@ -41,9 +41,7 @@ class MemoryFields : public measure::Fields {
 class Alternating : public acquisition::Source {
  public:
   platform::Variant raw_reading() override { return std::int32_t{(++raw_ % 2) ? 28416 : 32768}; }
-  platform::Variant measured_voltage() override {
-    return (++volts_ % 4) < 2 ? 2.16796875 : 2.5;
-  }
+  platform::Variant measured_voltage() override { return (++volts_ % 4) < 2 ? 2.16796875 : 2.5; }
 
  private:
   int raw_ = 0;
@@ -52,9 +50,8 @@ class Alternating : public acquisition::Source {
 
 platform::ClassRegistry alternating_registry() {
   platform::ClassRegistry registry;
-  acquisition::register_orphy(registry, [](const platform::PropertyBag&) {
-    return std::make_unique<Alternating>();
-  });
+  acquisition::register_orphy(
+      registry, [](const platform::PropertyBag&) { return std::make_unique<Alternating>(); });
   return registry;
 }
 
@@ -95,8 +92,12 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

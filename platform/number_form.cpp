@@ -39,13 +39,16 @@ Decimal decimal_of(T magnitude, int digits) {
 std::string fixed_text(const Decimal& d, std::string_view separator) {
   const int count = static_cast<int>(d.digits.size());
   if (d.exponent < 0) {
-    return "0" + std::string(separator) +
-           std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    const int zeros = -d.exponent - 1;
+    return "0" + std::string(separator) + std::string(static_cast<std::size_t>(zeros), '0') +
+           d.digits;
   }
   if (count <= d.exponent + 1) {
-    return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+    const int zeros = d.exponent + 1 - count;
+    return d.digits + std::string(static_cast<std::size_t>(zeros), '0');
   }
-  const auto point = static_cast<std::size_t>(d.exponent + 1);
+  const int whole_digits = d.exponent + 1;
+  const auto point = static_cast<std::size_t>(whole_digits);
   return d.digits.substr(0, point) + std::string(separator) + d.digits.substr(point);
 }
 

@@ -18,8 +18,8 @@ bool is_ignored(char c) {
 
 // Converts a well-formed number text (sign, digits, period, exponent) with
 // from_chars, telling overflow from underflow when it is out of range.
-double convert(const std::string& number, bool has_digits, std::string_view original) {
-  if (!has_digits) return 0;
+double convert(const std::string& number, std::string_view original) {
+  if (number.empty()) return 0;
   const char* begin = number.data();
   const char* end = begin + number.size();
   const bool negative = *begin == '-';
@@ -58,7 +58,7 @@ double convert(const std::string& number, bool has_digits, std::string_view orig
 
 }  // namespace
 
-double leading_number(std::string_view text) {
+std::string leading_number_text(std::string_view text) {
   std::string number;
   bool digits = false;
   bool point = false;
@@ -86,7 +86,12 @@ double leading_number(std::string_view text) {
   }
   // An exponent without digits is no exponent: what came before it is the value.
   if (in_exponent && !exponent_digits) number.resize(exponent_start);
-  return convert(number, digits, text);
+  if (!digits) number.clear();
+  return number;
+}
+
+double leading_number(std::string_view text) {
+  return convert(leading_number_text(text), text);
 }
 
 double locale_number(std::string_view text, std::string_view separator) {
@@ -125,7 +130,7 @@ double locale_number(std::string_view text, std::string_view separator) {
   if (!well_formed || !digits || !is_digit(number.back())) {
     throw type_mismatch("le texte « " + std::string(text) + " » n'est pas un nombre");
   }
-  return convert(number, true, text);
+  return convert(number, text);
 }
 
 }  // namespace platform

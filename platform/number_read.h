@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -11,6 +12,10 @@ namespace platform {
 // The period is the separator whatever the locale: "2,5" reads as 2. A number
 // beyond double range is an overflow failure; one too small for it reads as 0.
 double leading_number(std::string_view text);
+
+// The characters the leading-number reading takes from the text, blanks left
+// out and the exponent letter as "e"; empty when no number starts the text.
+std::string leading_number_text(std::string_view text);
 
 // A number text in the user's locale, as the program writes it: optional
 // blanks around, an optional sign, digits with the locale's separator, an

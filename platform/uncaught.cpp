@@ -16,15 +16,15 @@ void report_and_exit(const std::string& message) {
   std::exit(1);
 }
 
-UncaughtHandler& handler() {
+UncaughtHandler& current_handler() {
   static UncaughtHandler current = report_and_exit;
   return current;
 }
 
 }  // namespace
 
-void set_uncaught_handler(UncaughtHandler next) {
-  handler() = next ? std::move(next) : UncaughtHandler(report_and_exit);
+void set_uncaught_handler(UncaughtHandler handler) {
+  current_handler() = handler ? std::move(handler) : UncaughtHandler(report_and_exit);
 }
 
 std::string describe(std::exception_ptr failure) {
@@ -42,7 +42,7 @@ std::string describe(std::exception_ptr failure) {
 }
 
 void handle_uncaught(std::exception_ptr failure) {
-  handler()(describe(std::move(failure)));
+  current_handler()(describe(std::move(failure)));
 }
 
 bool run_guarded(const std::function<void()>& routine) {

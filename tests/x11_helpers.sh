@@ -1,6 +1,9 @@
 # Helpers for the tests that drive the real executable in an X server.
 # Source it after setting `work` (a scratch folder) and `pid` (empty).
 
+# The suite runs widget tests offscreen; these need the real X server.
+export QT_QPA_PLATFORM=xcb
+
 title="Pied à coulisse numérique"
 
 fail() {
@@ -19,13 +22,20 @@ window_named() {
   return 1
 }
 
-# Waits up to 10 s for the process to end; prints its status.
-status_of() {
+# Waits up to 10 s for the process to end and sets `status` to its exit
+# status ("timeout" if it had to be killed). Call it directly, never in $(…):
+# a subshell cannot wait for its parent's children.
+wait_status() {
   for _ in $(seq 100); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return; }
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      status=$?
+      return
+    fi
     sleep 0.1
   done
-  kill "$1"; echo timeout
+  kill "$1"
+  status=timeout
 }
 
 # Focus the window, then press Enter. No window manager runs, so nothing

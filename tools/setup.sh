@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2
   xvfb xauth xdotool imagemagick
   dpkg-dev file desktop-file-utils appstream
+  clang clang-tidy libclang-rt-14-dev
 )
 
 sudo_cmd=()

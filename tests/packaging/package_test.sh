@@ -43,7 +43,8 @@ pid=$!
 window=$(window_named "$title") || fail "le programme installé n'ouvre pas sa fenêtre"
 sleep 0.5
 press_return "$window"
-[ "$(status_of $pid)" = 0 ] || fail "le programme installé ne s'est pas fermé"
+wait_status $pid
+[ "$status" = 0 ] || fail "le programme installé ne s'est pas fermé (statut $status)"
 pid=
 
 echo "1 passed, 0 failed"

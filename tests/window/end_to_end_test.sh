@@ -39,7 +39,7 @@ check Line3 296 40 "#000000"
 check Label1 300 40 "#FFC080"
 
 press_return "$id"
-status=$(status_of $pid)
+wait_status $pid
 [ "$status" = 0 ] || fail "Entrée sur « Quitter » : statut $status"
 
 ORPHY_SOURCE="simulation?volts=deux" "$program" 2>"$work/err" &
@@ -48,7 +48,7 @@ box=$(window_named "$title") || fail "pas de message d'erreur"
 grep -q "« deux »" "$work/err" || fail "message : $(cat "$work/err")"
 sleep 0.3
 press_return "$box"
-status=$(status_of $pid)
+wait_status $pid
 [ "$status" = 1 ] || fail "ORPHY_SOURCE invalide : statut $status"
 
 echo "1 passed, 0 failed"
