@@ -22,9 +22,9 @@ mkdir -p -m 0700 build-asan/runtime
   # Qt's processes (it crashes on their threads at exit), so those run without
   # it, and with a small quarantine so that their memory checks still mean
   # something.
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 ctest -j"$jobs" -LE qt --output-on-failure | tail -n 3
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 ctest -j"$jobs" -LE qt --output-on-failure | tail -n 6
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:quarantine_size_mb=1 \
-    ctest -j"$jobs" -L qt -E '^packaging$' --output-on-failure | tail -n 3
+    ctest -j"$jobs" -L qt -E '^packaging$' --output-on-failure | tail -n 6
 )
 
 section "Fuzzers (build-fuzz/, ${FUZZ_SECONDS:-30} s each)"
