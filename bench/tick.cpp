@@ -16,26 +16,13 @@
 #include "acquisition/scripted_source.h"
 #include "acquisition/stored_settings.h"
 #include "measure/tick.h"
+#include "tests/measure/memory_fields.h"
 #include "window/form1.h"
 #include "window/program.h"
 
 namespace {
 
 std::atomic<long long> allocations{0};
-
-class MemoryFields : public measure::Fields {
- public:
-  std::string text(measure::Field field) const override { return texts.at(field); }
-  void set_text(measure::Field field, const std::string& text) override { texts[field] = text; }
-  int check_state() const override { return 1; }
-  std::string decimal_separator() const override { return "."; }
-
-  std::map<measure::Field, std::string> texts = {
-      {measure::Field::Text1, "2"}, {measure::Field::Text2, ""},  {measure::Field::Text3, ""},
-      {measure::Field::Text4, ""},  {measure::Field::Text5, "0"}, {measure::Field::Text6, ""},
-      {measure::Field::Text7, ""},
-  };
-};
 
 // Readings that change every tick, so that every display is rewritten.
 class Alternating : public acquisition::Source {
@@ -67,7 +54,8 @@ void run_ticks(benchmark::State& state, Tick tick) {
 void BM_TickCore(benchmark::State& state) {
   const auto registry = alternating_registry();
   auto orphy1 = registry.create("ORPHYS.orphy", acquisition::orphy1_settings());
-  MemoryFields fields;
+  measure::MemoryFields fields;
+  fields.check = 1;
   measure::Measurement measurement(fields, *orphy1);
   run_ticks(state, [&] { measurement.tick(); });
 }

@@ -1,5 +1,14 @@
 # Helpers for the tests that drive the real executable in an X server.
-# Source it after setting `work` (a scratch folder) and `pid` (empty).
+# Sourcing it makes a scratch folder, `work`; `pid` and `board_pid` hold the
+# program and the board being run, if any.
+
+work=$(mktemp -d)
+pid=
+board_pid=
+# Never leave the program or a board behind: either would hold the test
+# runner's output open.
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$board_pid" ] && kill "$board_pid" 2>/dev/null
+      rm -rf "$work"' EXIT
 
 # The suite runs widget tests offscreen; these need the real X server.
 export QT_QPA_PLATFORM=xcb

@@ -1,6 +1,5 @@
 # Helpers for the tests that run the real executable on a board on a
-# pseudo-terminal. Source after x11_helpers.sh; needs `program`, `board`,
-# `work`, `pid` and `board_pid`.
+# pseudo-terminal. Source after x11_helpers.sh; needs `program` and `board`.
 
 # Starts a board: start_board MODE COUNT SECONDS; sets `port` and `board_pid`.
 start_board() {

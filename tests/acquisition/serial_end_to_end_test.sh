@@ -5,11 +5,6 @@
 set -uo pipefail
 program=$1
 board=$2
-work=$(mktemp -d)
-pid=
-board_pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$board_pid" ] && kill "$board_pid" 2>/dev/null
-      rm -rf "$work"' EXIT
 . "$(dirname "$0")/../x11_helpers.sh"
 . "$(dirname "$0")/board_helpers.sh"
 

@@ -13,26 +13,12 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "acquisition/orphy.h"
 #include "acquisition/stored_settings.h"
 #include "measure/tick.h"
+#include "memory_fields.h"
 #include "platform/failure.h"
 #include "platform/number_form.h"
 
 namespace measure {
 namespace {
-
-class MemoryFields : public Fields {
- public:
-  std::string text(Field field) const override { return texts.at(field); }
-  void set_text(Field field, const std::string& text) override { texts[field] = text; }
-  int check_state() const override { return check; }
-  std::string decimal_separator() const override { return separator; }
-
-  std::map<Field, std::string> texts = {
-      {Field::Text1, "2"}, {Field::Text2, ""}, {Field::Text3, ""}, {Field::Text4, ""},
-      {Field::Text5, "0"}, {Field::Text6, ""}, {Field::Text7, ""},
-  };
-  int check = 0;
-  std::string separator = ".";
-};
 
 // Walks through every code and through voltages across and beyond the range.
 class Walk : public acquisition::Source {

@@ -7,6 +7,7 @@
 #include "acquisition/orphy.h"
 #include "acquisition/scripted_source.h"
 #include "acquisition/stored_settings.h"
+#include "memory_fields.h"
 #include "platform/failure.h"
 
 namespace measure {
@@ -14,21 +15,6 @@ namespace {
 
 using acquisition::Script;
 using platform::Variant;
-
-class MemoryFields : public Fields {
- public:
-  std::string text(Field field) const override { return texts.at(field); }
-  void set_text(Field field, const std::string& text) override { texts[field] = text; }
-  int check_state() const override { return check; }
-  std::string decimal_separator() const override { return separator; }
-
-  std::map<Field, std::string> texts = {
-      {Field::Text1, "2"}, {Field::Text2, ""}, {Field::Text3, ""}, {Field::Text4, ""},
-      {Field::Text5, "0"}, {Field::Text6, ""}, {Field::Text7, ""},
-  };
-  int check = 0;
-  std::string separator = ".";
-};
 
 // The real control on a scripted source, and the window's fields in memory.
 class TickTest : public ::testing::Test {

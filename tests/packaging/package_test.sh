@@ -4,9 +4,6 @@
 # menu entry's command.
 set -uo pipefail
 build=$1
-work=$(mktemp -d)
-pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "$0")/../x11_helpers.sh"
 
 id=fr.piedacoulisse.PiedACoulisse

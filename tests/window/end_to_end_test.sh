@@ -4,10 +4,6 @@
 # ending with status 1.
 set -uo pipefail
 program=$1
-work=$(mktemp -d)
-pid=
-# Never leave the program behind: it would hold the test runner's output open.
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 . "$(dirname "$0")/../x11_helpers.sh"
 
