@@ -110,19 +110,19 @@ std::span<const LineSpec> line_table() {
   return kLines;
 }
 
-QRect pixel_rect(const ControlSpec& spec) {
-  return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+QRect pixel_rect(const ControlSpec& row) {
+  return {pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)};
 }
 
-QRect pixel_rect(const LineSpec& spec) {
+QRect pixel_rect(const LineSpec& row) {
   // Both end points are drawn.
-  return QRect(QPoint(pixels(spec.x1), pixels(spec.y1)), QPoint(pixels(spec.x2), pixels(spec.y2)));
+  return QRect(QPoint(pixels(row.x1), pixels(row.y1)), QPoint(pixels(row.x2), pixels(row.y2)));
 }
 
-QFont font_of(const FontSpec& spec) {
-  QFont font(spec.family);
-  font.setPixelSize(pixel_size(spec.points));
-  font.setBold(spec.bold);
+QFont font_of(const FontSpec& row) {
+  QFont font(row.family);
+  font.setPixelSize(pixel_size(row.points));
+  font.setBold(row.bold);
   return font;
 }
 

@@ -50,8 +50,8 @@ inline constexpr int kClientHeight = 6180;
 std::span<const ControlSpec> control_table();
 std::span<const LineSpec> line_table();
 
-QRect pixel_rect(const ControlSpec& spec);
-QRect pixel_rect(const LineSpec& spec);
-QFont font_of(const FontSpec& spec);
+QRect pixel_rect(const ControlSpec& row);
+QRect pixel_rect(const LineSpec& row);
+QFont font_of(const FontSpec& row);
 
 }  // namespace window

@@ -71,14 +71,14 @@ void use_button_text(QWidget* widget) {
   widget->setPalette(palette);
 }
 
-QWidget* make_control(const ControlSpec& spec, QWidget* parent) {
-  const QString text = QString::fromUtf8(spec.text);
+QWidget* make_control(const ControlSpec& row, QWidget* parent) {
+  const QString text = QString::fromUtf8(row.text);
   QWidget* widget = nullptr;
-  switch (spec.kind) {
+  switch (row.kind) {
     case Kind::Label: {
       auto* label = new QLabel(text, parent);
       label->setWordWrap(true);
-      label->setAlignment(spec.alignment | Qt::AlignTop);
+      label->setAlignment(row.alignment | Qt::AlignTop);
       label->setAutoFillBackground(true);
       use_button_text(label);
       widget = label;
@@ -87,7 +87,7 @@ QWidget* make_control(const ControlSpec& spec, QWidget* parent) {
     case Kind::TextField: {
       auto* edit = new QLineEdit(text, parent);
       edit->setMaxLength(std::numeric_limits<int>::max());
-      edit->setAlignment(spec.alignment | Qt::AlignVCenter);
+      edit->setAlignment(row.alignment | Qt::AlignVCenter);
       widget = edit;
       break;
     }
@@ -115,18 +115,18 @@ QWidget* make_control(const ControlSpec& spec, QWidget* parent) {
       break;
     }
   }
-  widget->setObjectName(spec.name);
-  widget->setGeometry(pixel_rect(spec));
-  widget->setFont(font_of(spec.font));
-  widget->setFocusPolicy(spec.kind == Kind::Label || spec.kind == Kind::Picture ? Qt::NoFocus
-                                                                                : Qt::StrongFocus);
-  if (spec.background) {
-    const auto role = spec.kind == Kind::TextField    ? QPalette::Base
-                      : spec.kind == Kind::PushButton ? QPalette::Button
-                                                      : QPalette::Window;
-    paint_background(widget, role, *spec.background);
+  widget->setObjectName(row.name);
+  widget->setGeometry(pixel_rect(row));
+  widget->setFont(font_of(row.font));
+  widget->setFocusPolicy(row.kind == Kind::Label || row.kind == Kind::Picture ? Qt::NoFocus
+                                                                              : Qt::StrongFocus);
+  if (row.background) {
+    const auto role = row.kind == Kind::TextField    ? QPalette::Base
+                      : row.kind == Kind::PushButton ? QPalette::Button
+                                                     : QPalette::Window;
+    paint_background(widget, role, *row.background);
   }
-  if (const auto name = kAccessibleNames.find(spec.name); name != kAccessibleNames.end()) {
+  if (const auto name = kAccessibleNames.find(row.name); name != kAccessibleNames.end()) {
     widget->setAccessibleName(name->second);
   }
   return widget;
@@ -165,17 +165,17 @@ measure::Fields& Form1::fields() {
 
 void Form1::build_controls() {
   std::map<int, QWidget*> tab_order;
-  for (const ControlSpec& spec : control_table()) {
-    QWidget* widget = make_control(spec, this);
-    if (spec.tab_index >= 0 && widget->focusPolicy() != Qt::NoFocus) {
-      tab_order[spec.tab_index] = widget;
+  for (const ControlSpec& row : control_table()) {
+    QWidget* widget = make_control(row, this);
+    if (row.tab_index >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+      tab_order[row.tab_index] = widget;
     }
   }
   // Lines come last so that they are drawn above Label1, which they cross.
-  for (const LineSpec& spec : line_table()) {
+  for (const LineSpec& row : line_table()) {
     auto* line = new Line(this);
-    line->setObjectName(spec.name);
-    line->setGeometry(pixel_rect(spec));
+    line->setObjectName(row.name);
+    line->setGeometry(pixel_rect(row));
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
   QWidget* previous = nullptr;
