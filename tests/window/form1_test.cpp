@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -45,9 +46,18 @@ struct Bench {
 };
 
 // Runs the application's event loop until something ends it, doing `during`
-// once it runs; returns the exit status.
-int run_loop(const std::function<void()>& during) {
-  QTimer::singleShot(0, during);
+// once it runs; returns the exit status, or 42 when nothing ended it within
+// `patience` ms.
+int run_loop(const std::function<void()>& during, int patience = 10000) {
+  QTimer start;
+  start.setSingleShot(true);
+  QObject::connect(&start, &QTimer::timeout, during);
+  start.start(0);
+  // A local timer, so that it cannot fire in a later test's loop.
+  QTimer give_up;
+  give_up.setSingleShot(true);
+  QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(42); });
+  give_up.start(patience);
   return QCoreApplication::exec();
 }
 
@@ -307,13 +317,19 @@ class Form1Test : public QObject {
     bench.form->show();
     QApplication::setActiveWindow(bench.form.get());
     QVERIFY(QTest::qWaitForWindowActive(bench.form.get()));
-    const int ended = run_loop([&] {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-      QTimer::singleShot(300, [] { QCoreApplication::exit(42); });
-    });
+    const int ended =
+        run_loop([&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }, 300);
     QCOMPARE(ended, status);
     QCOMPARE(bench.form->isVisible(), status == 42);
     QCOMPARE(bench.form->Timer1().isActive(), status == 42);
+  }
+
+  void closing_the_window_ends_with_status_zero() {
+    Bench bench;
+    bench.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(bench.form.get()));
+    // As the title bar's close button does: through the window system.
+    QCOMPARE(run_loop([&] { bench.form->windowHandle()->close(); }, 500), 0);
   }
 
   void ticks_fill_the_displays_from_the_widgets() {
