@@ -17,8 +17,7 @@ std::unique_ptr<Source> make_source(std::string_view address_text,
   if (address.kind == "simulation") return make_simulation(address, settings);
   if (address.kind == "serial") return make_serial(address);
   if (address.kind == "iio") return make_iio(address);
-  throw platform::Failure("ORPHY_SOURCE : source inconnue « " + address.kind +
-                          " ». Formes acceptées : " + accepted_forms() + ".");
+  throw bad_address("source inconnue « " + address.kind + " »");
 }
 
 SourceFactory sources_from_environment() {

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/failure.h"
+#include "platform/number_read.h"
+
 namespace acquisition {
 
 namespace {
@@ -34,16 +37,11 @@ std::optional<long long> parse_iio_integer(std::string_view text) {
 }
 
 std::optional<double> parse_iio_decimal(std::string_view text) {
-  text = trimmed(text);
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (begin != end && *begin == '+') ++begin;
-  const char* first = begin != end && *begin == '-' ? begin + 1 : begin;
-  if (first == end || !(digit(*first) || *first == '.')) return {};
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (ec != std::errc{} || ptr != end || !std::isfinite(value)) return {};
-  return value;
+  try {
+    return platform::locale_number(trimmed(text), ".");
+  } catch (const platform::Failure&) {
+    return {};
+  }
 }
 
 std::optional<IioType> parse_iio_type(std::string_view text) {

@@ -125,10 +125,7 @@ std::unique_ptr<Source> make_iio(const SourceAddress& address, const fs::path& d
   require_known_options(address, {"channel", "bits"});
   IioSource::Settings settings;
   if (address.target.empty()) {
-    throw platform::Failure(
-        "ORPHY_SOURCE : le périphérique IIO manque (iio:iio:device0 ou "
-        "iio:NOM). Formes acceptées : " +
-        accepted_forms() + ".");
+    throw bad_address("le périphérique IIO manque (iio:iio:device0 ou iio:NOM)");
   }
   if (address.options.contains("channel")) {
     settings.channel = static_cast<int>(option_integer(address, "channel", 0, 1023));

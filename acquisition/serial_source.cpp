@@ -111,10 +111,7 @@ std::unique_ptr<Source> make_serial(const SourceAddress& address) {
   SerialSource::Settings settings;
   settings.path = address.target;
   if (settings.path.empty()) {
-    throw platform::Failure(
-        "ORPHY_SOURCE : le chemin du port série manque (serial:/dev/ttyACM0). "
-        "Formes acceptées : " +
-        accepted_forms() + ".");
+    throw bad_address("le chemin du port série manque (serial:/dev/ttyACM0)");
   }
   if (address.options.contains("baud")) {
     settings.baud = static_cast<qint32>(option_integer(address, "baud", 50, 4000000));
@@ -125,10 +122,7 @@ std::unique_ptr<Source> make_serial(const SourceAddress& address) {
   if (address.options.contains("vref")) {
     settings.vref = option_double(address, "vref");
     if (!(settings.vref > 0)) {
-      throw platform::Failure(
-          "ORPHY_SOURCE : la tension de référence « vref » doit être "
-          "positive. Formes acceptées : " +
-          accepted_forms() + ".");
+      throw bad_address("la tension de référence « vref » doit être positive");
     }
   }
   return std::make_unique<SerialSource>(settings);

@@ -59,16 +59,13 @@ std::unique_ptr<Source> make_simulation(const SourceAddress& address,
                                         Simulation::Clock clock) {
   require_known_options(address, {"volts", "raw"});
   if (!address.target.empty()) {
-    throw platform::Failure("ORPHY_SOURCE : la simulation ne prend pas de cible (« " +
-                            address.target + " »). Formes acceptées : " + accepted_forms() + ".");
+    throw bad_address("la simulation ne prend pas de cible (« " + address.target + " »)");
   }
   Simulation::Fixed fixed;
   if (address.options.contains("volts")) fixed.volts = option_double(address, "volts");
   if (address.options.contains("raw")) {
     if (!fixed.volts) {
-      throw platform::Failure(
-          "ORPHY_SOURCE : l'option « raw » va avec « volts ». Formes acceptées : " +
-          accepted_forms() + ".");
+      throw bad_address("l'option « raw » va avec « volts »");
     }
     fixed.raw = static_cast<std::int32_t>(option_integer(address, "raw",
                                                          std::numeric_limits<std::int32_t>::min(),

@@ -5,23 +5,25 @@
 #include <cmath>
 
 #include "platform/failure.h"
+#include "platform/number_read.h"
 
 namespace acquisition {
 
 namespace {
 
-platform::Failure bad(const std::string& what) {
-  return platform::Failure("ORPHY_SOURCE : " + what + ". Formes acceptées : " + accepted_forms() +
-                           ".");
-}
-
 const std::string& option_text(const SourceAddress& address, std::string_view key) {
   const auto found = address.options.find(key);
-  if (found == address.options.end()) throw bad("l'option « " + std::string(key) + " » manque");
+  if (found == address.options.end())
+    throw bad_address("l'option « " + std::string(key) + " » manque");
   return found->second;
 }
 
 }  // namespace
+
+platform::Failure bad_address(const std::string& what) {
+  return platform::Failure("ORPHY_SOURCE : " + what + ". Formes acceptées : " + accepted_forms() +
+                           ".");
+}
 
 std::string accepted_forms() {
   return "« simulation », « simulation?volts=V », « simulation?volts=V&raw=R », "
@@ -43,11 +45,11 @@ SourceAddress parse_source_address(std::string_view text) {
     const std::string_view pair = rest.substr(0, amp);
     const std::size_t eq = pair.find('=');
     if (eq == std::string_view::npos || eq == 0) {
-      throw bad("l'option « " + std::string(pair) + " » n'a pas la forme CLÉ=VALEUR");
+      throw bad_address("l'option « " + std::string(pair) + " » n'a pas la forme CLÉ=VALEUR");
     }
     const std::string key(pair.substr(0, eq));
     if (!address.options.emplace(key, std::string(pair.substr(eq + 1))).second) {
-      throw bad("l'option « " + key + " » est donnée deux fois");
+      throw bad_address("l'option « " + key + " » est donnée deux fois");
     }
     if (amp == std::string_view::npos) break;
     rest = rest.substr(amp + 1);
@@ -57,19 +59,12 @@ SourceAddress parse_source_address(std::string_view text) {
 
 double option_double(const SourceAddress& address, std::string_view key) {
   const std::string& text = option_text(address, key);
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (begin != end && *begin == '+') ++begin;
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(begin, end, value);
-  const char* first = begin != end && *begin == '-' && begin == text.data() ? begin + 1 : begin;
-  const bool digits_first =
-      first != end && (std::isdigit(static_cast<unsigned char>(*first)) || *first == '.');
-  if (!digits_first || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
-    throw bad("la valeur « " + text + " » de l'option « " + std::string(key) +
-              " » n'est pas un nombre (le séparateur décimal est le point)");
+  try {
+    return platform::locale_number(text, ".");
+  } catch (const platform::Failure&) {
+    throw bad_address("la valeur « " + text + " » de l'option « " + std::string(key) +
+                      " » n'est pas un nombre (le séparateur décimal est le point)");
   }
-  return value;
 }
 
 long long option_integer(const SourceAddress& address, std::string_view key, long long low,
@@ -81,8 +76,9 @@ long long option_integer(const SourceAddress& address, std::string_view key, lon
   long long value = 0;
   const auto [ptr, ec] = std::from_chars(begin, end, value);
   if (begin == end || ec != std::errc{} || ptr != end || value < low || value > high) {
-    throw bad("la valeur « " + text + " » de l'option « " + std::string(key) +
-              " » n'est pas un entier de " + std::to_string(low) + " à " + std::to_string(high));
+    throw bad_address("la valeur « " + text + " » de l'option « " + std::string(key) +
+                      " » n'est pas un entier de " + std::to_string(low) + " à " +
+                      std::to_string(high));
   }
   return value;
 }
@@ -91,7 +87,7 @@ void require_known_options(const SourceAddress& address,
                            std::initializer_list<std::string_view> known) {
   for (const auto& [key, value] : address.options) {
     if (std::find(known.begin(), known.end(), key) == known.end()) {
-      throw bad("option inconnue « " + key + " »");
+      throw bad_address("option inconnue « " + key + " »");
     }
   }
 }

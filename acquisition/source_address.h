@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/failure.h"
+
 namespace acquisition {
 
 // A source named the way ORPHY_SOURCE names it: KIND[:TARGET][?KEY=VALUE&...].
@@ -29,5 +31,8 @@ void require_known_options(const SourceAddress& address,
 
 // The accepted forms, for error messages.
 std::string accepted_forms();
+
+// The failure for a bad ORPHY_SOURCE: what is wrong, then the accepted forms.
+platform::Failure bad_address(const std::string& what);
 
 }  // namespace acquisition
